@@ -1,5 +1,6 @@
 #include "results/frm_results.h"
 
+#include "platform/window_font.h"
 #include "platform/window_measures.h"
 #include "results/flex_grid.h"
 #include "search/search_state.h"
@@ -41,9 +42,7 @@ frmResults::frmResults(QWidget* parent) : QMainWindow(parent) {
   MSHFlexGrid1 = new FlexGrid(kRows, kCols, 1, 1, client);
   MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
   MSHFlexGrid1->setGeometry(platform::TwipsRect(240, 240, 9855, 5775));
-  QFont gridFont(QStringLiteral("MS Sans Serif"));
-  gridFont.setPointSizeF(8.25);
-  MSHFlexGrid1->setFont(gridFont);
+  MSHFlexGrid1->setFont(platform::DialogFont(8.25));
 
   Form_Load();
 }
