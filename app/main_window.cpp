@@ -1,6 +1,9 @@
 #include "app/main_window.h"
 
 #include "app/search_view_adapter.h"
+#include "dialogs/agreement_flags.h"
+#include "dialogs/agreement_window.h"
+#include "dialogs/first_start.h"
 #include "platform/end_program.h"
 #include "platform/message_box.h"
 #include "platform/window_measures.h"
@@ -119,6 +122,8 @@ void frmMainForm::BuildMenus() {
   connect(mnuSelectAll, &QAction::triggered, this, &frmMainForm::mnuSelectAll_Click);
   connect(mnuClearAll, &QAction::triggered, this, &frmMainForm::mnuClearAll_Click);
   connect(mnuWebBrowser, &QAction::triggered, this, &frmMainForm::mnuWebBrowser_Click);
+  connect(mnuHelpDisclaimer, &QAction::triggered, this, &dialogs::ShowDisclaimer);
+  connect(mnuHelpLicense, &QAction::triggered, this, &dialogs::ShowLicense);
   connect(mnuHelpUpdate, &QAction::triggered, this, &frmMainForm::mnuHelpUpdate_Click);
   connect(mnuExit, &QAction::triggered, this, &frmMainForm::mnuExit_Click);
 }
@@ -128,7 +133,7 @@ void frmMainForm::Form_Load() {
   platform::CentreOnScreen(*this);
   // Relative file names of the program (the page dump, the downloaded updater) resolve here.
   QDir::setCurrent(QCoreApplication::applicationDirPath());
-  // FirstStart := no arrives with the agreement dialogs.
+  dialogs::FirstStart = false;
   OnLineStatus();
   RunFirstStartSequence();
   mnuHelpUpdate_Click();
@@ -137,8 +142,7 @@ void frmMainForm::Form_Load() {
 // Leaving the offline mode arrives with the self-update work; nothing to do yet.
 QString frmMainForm::OnLineStatus() { return {}; }
 
-// The agreement dialogs arrive with their own work; nothing to do yet.
-void frmMainForm::RunFirstStartSequence() {}
+void frmMainForm::RunFirstStartSequence() { dialogs::RunFirstStartSequenceWhenDue(); }
 
 // The update check arrives with the self-update work; nothing to do yet.
 void frmMainForm::mnuHelpUpdate_Click() {}

@@ -11,8 +11,9 @@ QString Key(Agreement agreement) {
                                        : QStringLiteral("Agreements/LicenseAccepted");
 }
 
+// The program's own settings file, named as the start-up names the application.
 QSettings Store() {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Hallvane"),
+  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Rankscout"),
                    QStringLiteral("Rankscout"));
 }
 
