@@ -41,6 +41,22 @@ inline void WhenShown(dialogs::Agreement agreement,
   poll->start();
 }
 
+// Accepts the terms window and then the licence window as each comes up,
+// after `look` has seen it; the number accepted so far goes to `accepted`.
+inline void AcceptBothWhenShown(int& accepted,
+                                std::function<void(dialogs::AgreementWindow&)> look = {}) {
+  auto accept = [&accepted, look](dialogs::AgreementWindow& window) {
+    if (look) look(window);
+    Check1(window).setChecked(true);
+    Button(window, "Command1").click();
+    ++accepted;
+  };
+  WhenShown(dialogs::Agreement::Terms, [accept](dialogs::AgreementWindow& terms) {
+    accept(terms);
+    WhenShown(dialogs::Agreement::License, accept);
+  });
+}
+
 // Leaves no window or flag behind for the next case; deleting skips Form_Unload.
 class AgreementFixture : public ::testing::Test {
  protected:

@@ -86,15 +86,8 @@ TEST_F(FirstStartTest, ASecondStartShowsNoWindow) {
 TEST_F(FirstStartTest, AStartWithOnlyTheTermsRememberedAsksForBothAgain) {
   dialogs::RememberAcceptance(Agreement::Terms);
   int windowsAccepted = 0;
-  const auto accept = [&](dialogs::AgreementWindow& window) {
+  dialogstest::AcceptBothWhenShown(windowsAccepted, [](dialogs::AgreementWindow& window) {
     EXPECT_FALSE(Check1(window).isChecked());  // the first start never ticks for the user
-    Check1(window).setChecked(true);
-    Button(window, "Command1").click();
-    ++windowsAccepted;
-  };
-  WhenShown(Agreement::Terms, [&](dialogs::AgreementWindow& terms) {
-    accept(terms);
-    WhenShown(Agreement::License, accept);
   });
 
   dialogs::RunFirstStartSequenceWhenDue();
