@@ -26,9 +26,9 @@ bool UserStoreSaysOffline() {
   return read && LittleEndian(data) == 1;
 }
 
-std::optional<bool>& Offline() {
-  static std::optional<bool> offline;
-  return offline;
+std::optional<bool>& Online() {
+  static std::optional<bool> online;
+  return online;
 }
 
 }  // namespace
@@ -40,18 +40,20 @@ bool InternetSetOptionA(void* internet, std::uint32_t option, const void* buffer
     return false;
   const std::uint32_t state = LittleEndian(static_cast<const unsigned char*>(buffer));
   if (state & INTERNET_STATE_CONNECTED) {
-    Offline() = false;
+    SetOnline(true);
   } else if (state & (INTERNET_STATE_DISCONNECTED | INTERNET_STATE_DISCONNECTED_BY_USER)) {
-    Offline() = true;
+    SetOnline(false);
   } else {
     return false;
   }
   return true;
 }
 
-bool IsWorkingOffline() {
-  if (!Offline()) Offline() = UserStoreSaysOffline();
-  return *Offline();
+bool IsOnline() {
+  if (!Online()) Online() = !UserStoreSaysOffline();
+  return *Online();
 }
+
+void SetOnline(bool online) { Online() = online; }
 
 }  // namespace platform

@@ -25,7 +25,9 @@ struct INTERNET_CONNECTED_INFO {
 bool InternetSetOptionA(void* internet, std::uint32_t option, const void* buffer,
                         std::uint32_t bufferLength);
 
-// True while loads and downloads must not reach the network.
-bool IsWorkingOffline();
+// While the process is offline, page loads and downloads fail at once
+// instead of reaching the network.
+bool IsOnline();
+void SetOnline(bool online);
 
 }  // namespace platform

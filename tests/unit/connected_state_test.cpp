@@ -31,7 +31,7 @@ class ConnectedStateAtStart : public ::testing::TestWithParam<StartCase> {};
 
 TEST_P(ConnectedStateAtStart, FollowsTheUserStoresOfflineFlag) {
   WriteUserStore(GetParam().values);
-  EXPECT_EQ(IsWorkingOffline(), GetParam().offline);
+  EXPECT_EQ(IsOnline(), !GetParam().offline);
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, ConnectedStateAtStart,
@@ -44,23 +44,23 @@ INSTANTIATE_TEST_SUITE_P(Flags, ConnectedStateAtStart,
 
 TEST(ConnectedState, TheConnectedRecordTakesTheProcessOnlineAndBadCallsChangeNothing) {
   WriteUserStore("\"GlobalUserOffline\"=dword:00000001\n");
-  ASSERT_TRUE(IsWorkingOffline());
+  ASSERT_FALSE(IsOnline());
 
   INTERNET_CONNECTED_INFO connected{INTERNET_STATE_CONNECTED, 0};
   int handle = 0;
   EXPECT_FALSE(InternetSetOptionA(&handle, INTERNET_OPTION_CONNECTED_STATE, &connected, sizeof connected));
   EXPECT_FALSE(InternetSetOptionA(nullptr, 51, &connected, sizeof connected));
   EXPECT_FALSE(InternetSetOptionA(nullptr, INTERNET_OPTION_CONNECTED_STATE, &connected, 4));
-  EXPECT_TRUE(IsWorkingOffline());
+  EXPECT_FALSE(IsOnline());
 
   // The record as 8 raw little-endian bytes, the way a caller hands it over.
   const unsigned char record[8] = {1, 0, 0, 0, 0, 0, 0, 0};
   EXPECT_TRUE(InternetSetOptionA(nullptr, INTERNET_OPTION_CONNECTED_STATE, record, sizeof record));
-  EXPECT_FALSE(IsWorkingOffline());
+  EXPECT_TRUE(IsOnline());
 
   INTERNET_CONNECTED_INFO byUser{INTERNET_STATE_DISCONNECTED_BY_USER, 0};
   EXPECT_TRUE(InternetSetOptionA(nullptr, INTERNET_OPTION_CONNECTED_STATE, &byUser, sizeof byUser));
-  EXPECT_TRUE(IsWorkingOffline());
+  EXPECT_FALSE(IsOnline());
 }
 
 }  // namespace
