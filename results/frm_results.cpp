@@ -3,6 +3,7 @@
 #include "platform/window_font.h"
 #include "platform/window_measures.h"
 #include "results/flex_grid.h"
+#include "results/results_print.h"
 #include "search/search_state.h"
 #include "search/url_cache_purge.h"
 
@@ -29,6 +30,7 @@ frmResults::frmResults(QWidget* parent) : QMainWindow(parent) {
   mnuExit = menuBar()->addAction(QStringLiteral("Exit"));
   mnuPrint = menuBar()->addAction(QStringLiteral("Print"));
   connect(mnuExit, &QAction::triggered, this, &frmResults::mnuExit_Click);
+  connect(mnuPrint, &QAction::triggered, this, [this] { results::PrintGrid(*MSHFlexGrid1, this); });
 
   auto* client = new QWidget(this);
   client->setFixedSize(platform::TwipsSize(10350, 6255));
