@@ -13,6 +13,7 @@
 #include "search/search_run.h"
 #include "search/search_state.h"
 #include "search/search_words.h"
+#include "update/online_status.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -139,8 +140,7 @@ void frmMainForm::Form_Load() {
   mnuHelpUpdate_Click();
 }
 
-// Leaving the offline mode arrives with the self-update work; nothing to do yet.
-QString frmMainForm::OnLineStatus() { return {}; }
+QString frmMainForm::OnLineStatus() { return update::OnLineStatus(); }
 
 void frmMainForm::RunFirstStartSequence() { dialogs::RunFirstStartSequenceWhenDue(); }
 
