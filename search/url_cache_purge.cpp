@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace RankscoutMod {
 namespace {
@@ -65,9 +66,9 @@ bool RemoveCacheEntry(const QString& url) {
 QString CopyAnsiText(const char* address) {
   if (address == nullptr) return {};
   const std::size_t length = std::strlen(address);
-  QByteArray copy(qsizetype(length), '\0');
+  std::vector<char> copy(length + 1);
   std::strcpy(copy.data(), address);
-  return platform::FromAnsi(copy);
+  return platform::FromAnsi(QByteArrayView(copy.data(), qsizetype(length)));
 }
 
 void PurgeUrlCache() {
