@@ -26,9 +26,9 @@ struct UrlCacheWalk {
 
 namespace {
 
-thread_local std::uint32_t lastError = ERROR_SUCCESS;
+thread_local std::int32_t lastError = ERROR_SUCCESS;
 
-bool Fail(std::uint32_t error) {
+bool Fail(std::int32_t error) {
   lastError = error;
   return false;
 }
@@ -205,6 +205,6 @@ bool FindCloseUrlCache(HANDLE enumHandle) {
   return Succeed();
 }
 
-std::uint32_t GetLastError() { return lastError; }
+std::int32_t GetLastError() { return lastError; }
 
 }  // namespace platform

@@ -4,19 +4,14 @@
 // in its disk cache and the cookies of its cookie store, one entry per domain
 // and path, named "Cookie:user@domain/path".
 
+#include "platform/win32_results.h"
+
 #include <cstdint>
 
 namespace platform {
 
 inline constexpr std::uint32_t NORMAL_CACHE_ENTRY = 0x00000001;
 inline constexpr std::uint32_t COOKIE_CACHE_ENTRY = 0x00100000;
-
-inline constexpr std::uint32_t ERROR_SUCCESS = 0;
-inline constexpr std::uint32_t ERROR_FILE_NOT_FOUND = 2;
-inline constexpr std::uint32_t ERROR_INVALID_HANDLE = 6;
-inline constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
-inline constexpr std::uint32_t ERROR_INSUFFICIENT_BUFFER = 122;
-inline constexpr std::uint32_t ERROR_NO_MORE_ITEMS = 259;
 
 struct CACHE_FILETIME {
   std::uint32_t dwLowDateTime;
@@ -66,6 +61,6 @@ bool FindCloseUrlCache(HANDLE enumHandle);
 
 // The outcome of the last call above on this thread: ERROR_SUCCESS after one
 // that succeeded, else its error.
-std::uint32_t GetLastError();
+std::int32_t GetLastError();
 
 }  // namespace platform

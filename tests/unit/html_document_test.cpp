@@ -191,14 +191,6 @@ TEST_F(HtmlDocumentLoad, OfflineLoadsFailAtOnceWithoutARequest) {
   EXPECT_EQ(web.requests().size(), 1u);
 }
 
-TEST(ConnectedState, OnlyTheEightByteRecordOfOptionFiftyIsTaken) {
-  platform::INTERNET_CONNECTED_INFO offline{platform::INTERNET_STATE_DISCONNECTED_BY_USER, 0};
-  EXPECT_FALSE(platform::InternetSetOptionA(nullptr, 51, &offline, sizeof offline));
-  EXPECT_FALSE(platform::InternetSetOptionA(nullptr, 50, &offline, 4));
-  EXPECT_FALSE(platform::InternetSetOptionA(nullptr, 50, nullptr, 8));
-  EXPECT_TRUE(platform::IsOnline());
-}
-
 TEST(HtmlDocument, AReleasedDocumentEndsItsLoadAndItsElementStaysReadable) {
   FakeWeb web;
   testsupport::ProxyThrough proxy(web);

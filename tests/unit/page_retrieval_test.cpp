@@ -4,6 +4,7 @@
 #include "search/search_state.h"
 #include "search/search_view.h"
 #include "search/url_cache_purge.h"
+#include "tests/support/fake_search_view.h"
 #include "tests/support/fake_web.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/test_environment.h"
@@ -24,22 +25,6 @@ namespace {
 
 using namespace RankscoutMod;
 using testsupport::FakeResponse;
-
-// The results window as the wait sees it.
-class FakeView : public SearchView {
- public:
-  QString EngineCaption(int) const override { return {}; }
-  bool EngineTicked(int) const override { return false; }
-  QString SearchWordsText() const override { return {}; }
-  QString WebSiteText() const override { return {}; }
-  void LoadResults() override {}
-  void SetResultsColWidth(int, int) override {}
-  void SetResultsColumnLeftAligned(int) override {}
-  void SetResultsCell(int, int, const QString&) override {}
-  bool ResultsShown() const override { return shown; }
-
-  bool shown = true;
-};
 
 class FetchAndScanPageTest : public ::testing::Test {
  protected:
@@ -72,7 +57,7 @@ class FetchAndScanPageTest : public ::testing::Test {
 
   testsupport::FakeWeb web;
   testsupport::ProxyThrough proxy{web};
-  FakeView view;
+  testsupport::FakeSearchView view;
   QString programFolder;
 };
 
