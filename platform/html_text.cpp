@@ -4,7 +4,7 @@
 #include <QStringDecoder>
 
 #include <libxml/HTMLparser.h>
-#include <libxml/tree.h>
+#include <libxml/parserInternals.h>
 
 #include <algorithm>
 #include <array>
@@ -181,20 +181,20 @@ QByteArray ToUtf8(QByteArrayView body, const Encoding& e) {
 
 enum class Role { Inline, Skip, Block, Paragraph, LineBreak, Row, Cell, Preformatted };
 
-Role RoleOf(const xmlNode* element) {
+Role RoleOfName(std::string_view name) {
   static const std::unordered_map<std::string_view, Role> roles = [] {
     std::unordered_map<std::string_view, Role> r;
-    for (const char* name : {"head", "script", "style", "noscript", "template", "title"})
-      r[name] = Role::Skip;
-    for (const char* name :
+    for (const char* n : {"head", "script", "style", "noscript", "template", "title"})
+      r[n] = Role::Skip;
+    for (const char* n :
          {"address", "article", "aside", "blockquote", "body", "caption", "center", "dd",
           "details", "dialog", "dir", "div", "dl", "dt", "fieldset", "figcaption", "figure",
           "footer", "form", "frameset", "h1", "h2", "h3", "h4", "h5", "h6", "header", "hgroup",
           "hr", "html", "legend", "li", "main", "menu", "nav", "ol", "optgroup", "option",
           "section", "summary", "table", "tbody", "tfoot", "thead", "ul", "search"})
-      r[name] = Role::Block;
-    for (const char* name : {"pre", "listing", "plaintext", "xmp", "textarea"})
-      r[name] = Role::Preformatted;
+      r[n] = Role::Block;
+    for (const char* n : {"pre", "listing", "plaintext", "xmp", "textarea"})
+      r[n] = Role::Preformatted;
     r["p"] = Role::Paragraph;
     r["br"] = Role::LineBreak;
     r["tr"] = Role::Row;
@@ -202,17 +202,14 @@ Role RoleOf(const xmlNode* element) {
     r["th"] = Role::Cell;
     return r;
   }();
-  const auto it = roles.find(reinterpret_cast<const char*>(element->name));
-  const Role role = it == roles.end() ? Role::Inline : it->second;
-  if (role != Role::Skip && xmlHasProp(element, BAD_CAST "hidden")) return Role::Skip;
-  return role;
+  const auto it = roles.find(name);
+  return it == roles.end() ? Role::Inline : it->second;
 }
 
 class TextWriter {
  public:
-  void Text(const xmlChar* content) {
-    if (!content) return;
-    for (const xmlChar* p = content; *p; ++p) {
+  void Text(const xmlChar* content, int length) {
+    for (const xmlChar* p = content; p < content + length; ++p) {
       const char c = char(*p);
       const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
       if (space && preformatted_ == 0) {
@@ -278,98 +275,125 @@ class TextWriter {
   int preformatted_ = 0;
 };
 
-// Returns whether the walk goes into the element's children.
-bool Enter(const xmlNode* node, TextWriter& w) {
-  if (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) {
-    w.Text(node->content);
+// Follows the parser's element events, so no document tree is built. The
+// parser closes every element it opens, also those broken markup leaves open.
+class TextFromEvents {
+ public:
+  void Start(const xmlChar* name, const xmlChar** attributes) {
+    if (skipDepth_ > 0) {
+      ++skipDepth_;
+      return;
+    }
+    const Role role = RoleOf(name);
+    if (role == Role::Skip || Hidden(attributes)) {
+      skipDepth_ = 1;
+      return;
+    }
+    switch (role) {
+      case Role::LineBreak:
+        writer_.LineBreak();
+        break;
+      case Role::Block:
+      case Role::Row:
+        writer_.BlockEdge(1);
+        break;
+      case Role::Paragraph:
+        writer_.BlockEdge(2);
+        break;
+      case Role::Preformatted:
+        writer_.BlockEdge(1);
+        writer_.EnterPreformatted();
+        break;
+      case Role::Skip:
+      case Role::Inline:
+      case Role::Cell:
+        break;
+    }
+  }
+
+  void End(const xmlChar* name) {
+    if (skipDepth_ > 0) {
+      --skipDepth_;
+      return;
+    }
+    switch (RoleOf(name)) {
+      case Role::Block:
+      case Role::Row:
+        writer_.BlockEdge(1);
+        break;
+      case Role::Paragraph:
+        writer_.BlockEdge(2);
+        break;
+      case Role::Preformatted:
+        writer_.LeavePreformatted();
+        writer_.BlockEdge(1);
+        break;
+      case Role::Cell:
+        writer_.CellEnd();
+        break;
+      case Role::Inline:
+      case Role::Skip:
+      case Role::LineBreak:
+        break;
+    }
+  }
+
+  void Characters(const xmlChar* text, int length) {
+    if (skipDepth_ == 0) writer_.Text(text, length);
+  }
+
+  std::string& Result() { return writer_.Result(); }
+
+ private:
+  // Element names come interned from the parser's dictionary: one lookup each.
+  Role RoleOf(const xmlChar* name) {
+    const auto it = known_.find(name);
+    if (it != known_.end()) return it->second;
+    const Role role = RoleOfName(reinterpret_cast<const char*>(name));
+    known_.emplace(name, role);
+    return role;
+  }
+
+  static bool Hidden(const xmlChar** attributes) {
+    for (const xmlChar** a = attributes; a && *a; a += 2)
+      if (xmlStrcasecmp(*a, BAD_CAST "hidden") == 0) return true;
     return false;
   }
-  if (node->type != XML_ELEMENT_NODE) return false;
-  switch (RoleOf(node)) {
-    case Role::Skip:
-      return false;
-    case Role::LineBreak:
-      w.LineBreak();
-      return false;
-    case Role::Block:
-    case Role::Row:
-      w.BlockEdge(1);
-      break;
-    case Role::Paragraph:
-      w.BlockEdge(2);
-      break;
-    case Role::Preformatted:
-      w.BlockEdge(1);
-      w.EnterPreformatted();
-      break;
-    case Role::Inline:
-    case Role::Cell:
-      break;
-  }
-  return true;
-}
 
-void Leave(const xmlNode* node, TextWriter& w) {
-  switch (RoleOf(node)) {
-    case Role::Block:
-    case Role::Row:
-      w.BlockEdge(1);
-      break;
-    case Role::Paragraph:
-      w.BlockEdge(2);
-      break;
-    case Role::Preformatted:
-      w.LeavePreformatted();
-      w.BlockEdge(1);
-      break;
-    case Role::Cell:
-      w.CellEnd();
-      break;
-    case Role::Inline:
-    case Role::Skip:
-    case Role::LineBreak:
-      break;
-  }
-}
-
-// Depth first without recursion: broken markup may nest very deeply.
-void Walk(const xmlNode* root, TextWriter& w) {
-  const xmlNode* node = root;
-  while (node) {
-    if (Enter(node, w) && node->children) {
-      node = node->children;
-      continue;
-    }
-    while (node) {
-      if (node->type == XML_ELEMENT_NODE) Leave(node, w);
-      if (node == root) return;
-      if (node->next) {
-        node = node->next;
-        break;
-      }
-      node = node->parent;
-    }
-  }
-}
-
-struct DocFree {
-  void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+  TextWriter writer_;
+  int skipDepth_ = 0;
+  std::unordered_map<const xmlChar*, Role> known_;
 };
+
+TextFromEvents& Events(void* context) { return *static_cast<TextFromEvents*>(context); }
 
 QString HtmlText(const QByteArray& utf8) {
   static const bool initialised = (xmlInitParser(), true);
   (void)initialised;
   if (utf8.isEmpty()) return {};
-  constexpr int kOptions = HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR |
-                           HTML_PARSE_NOWARNING | HTML_PARSE_IGNORE_ENC | HTML_PARSE_COMPACT;
-  const std::unique_ptr<xmlDoc, DocFree> doc(
-      htmlReadMemory(utf8.constData(), int(utf8.size()), nullptr, "UTF-8", kOptions));
-  if (!doc) return {};
-  const xmlNode* root = xmlDocGetRootElement(doc.get());
-  if (!root) return {};
-  TextWriter writer;
-  Walk(root, writer);
-  return QString::fromUtf8(writer.Result());
+  htmlSAXHandler sax{};
+  sax.startElement = [](void* c, const xmlChar* name, const xmlChar** attributes) {
+    Events(c).Start(name, attributes);
+  };
+  sax.endElement = [](void* c, const xmlChar* name) { Events(c).End(name); };
+  sax.characters = [](void* c, const xmlChar* text, int length) { Events(c).Characters(text, length); };
+  sax.ignorableWhitespace = sax.characters;
+  sax.cdataBlock = sax.characters;
+
+  struct ContextFree {
+    void operator()(htmlParserCtxt* c) const { htmlFreeParserCtxt(c); }
+  };
+  const std::unique_ptr<htmlParserCtxt, ContextFree> context(
+      htmlCreateMemoryParserCtxt(utf8.constData(), int(utf8.size())));
+  if (!context) return {};
+  TextFromEvents events;
+  *context->sax = sax;
+  context->userData = &events;
+  htmlCtxtUseOptions(context.get(), HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR |
+                                        HTML_PARSE_NOWARNING | HTML_PARSE_IGNORE_ENC);
+  xmlSwitchEncoding(context.get(), XML_CHAR_ENCODING_UTF8);
+  htmlParseDocument(context.get());
+  return QString::fromUtf8(events.Result());
 }
 
 }  // namespace

@@ -7,15 +7,15 @@
 #include <QString>
 
 class QNetworkAccessManager;
-class QNetworkDiskCache;
 
 namespace platform {
 
+class PageDiskCache;
 class PersistentCookieJar;
 
 // Created on first use on the UI thread; made anew when the XDG folders moved.
 QNetworkAccessManager& NetworkAccess();
-QNetworkDiskCache& UrlDiskCache();
+PageDiskCache& UrlDiskCache();
 PersistentCookieJar& CookieStore();
 
 QString UrlCacheFolder();

@@ -3,11 +3,10 @@
 #include "platform/ansi_text.h"
 #include "platform/cookie_store.h"
 #include "platform/network_access.h"
+#include "platform/page_disk_cache.h"
 
 #include <QDateTime>
-#include <QDirIterator>
 #include <QFileInfo>
-#include <QNetworkDiskCache>
 #include <QUrl>
 
 #include <pwd.h>
@@ -73,7 +72,7 @@ CACHE_FILETIME FileTime(const QDateTime& time) {
 }
 
 std::optional<Entry> CacheFileEntry(const QString& path) {
-  const QNetworkCacheMetaData meta = UrlDiskCache().fileMetaData(path);
+  const QNetworkCacheMetaData meta = PageDiskCache::EntryMetaData(path);
   if (!meta.isValid() || !meta.url().isValid()) return std::nullopt;
   const QFileInfo info(path);
   Entry e;
@@ -148,9 +147,7 @@ bool Describe(const Entry& e, INTERNET_CACHE_ENTRY_INFOA* info, std::uint32_t* s
 
 std::unique_ptr<UrlCacheWalk> Snapshot() {
   auto walk = std::make_unique<UrlCacheWalk>();
-  QDirIterator files(UrlDiskCache().cacheDirectory(), QDir::Files, QDirIterator::Subdirectories);
-  while (files.hasNext()) walk->cacheFiles << files.next();
-  walk->cacheFiles.sort();
+  walk->cacheFiles = UrlDiskCache().EntryFiles();
   walk->cookieGroups = CookieStore().Groups();
   return walk;
 }

@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QLocale>
 
+#include <array>
 #include <chrono>
+#include <memory>
 #include <cmath>
 
 namespace RankscoutMod {
@@ -42,6 +44,38 @@ void WaitForPage(const QElapsedTimer& started) {
       return;
     }
   }
+}
+
+// Each UTF-16 unit's upper case where it is a single unit, else 0: the few
+// letters that grow (ß to SS) and surrogates need the full conversion.
+const std::array<char16_t, 0x10000>& UpperTable() {
+  static const auto table = [] {
+    auto t = std::make_unique<std::array<char16_t, 0x10000>>();
+    for (char32_t c = 0; c < 0x10000; ++c) {
+      const QChar ch{char16_t(c)};
+      if (ch.isSurrogate()) {
+        (*t)[c] = 0;
+        continue;
+      }
+      const QString upper = QString(ch).toUpper();
+      (*t)[c] = upper.size() == 1 ? upper[0].unicode() : 0;
+    }
+    return t;
+  }();
+  return *table;
+}
+
+// The same as QString::toUpper, by table for all but the rare letters above.
+QString UpperCased(const QString& text) {
+  const auto& table = UpperTable();
+  QString upper(text.size(), Qt::Uninitialized);
+  char16_t* out = reinterpret_cast<char16_t*>(upper.data());
+  for (const QChar c : text) {
+    const char16_t u = table[c.unicode()];
+    if (u == 0 && c.unicode() != 0) return text.toUpper();
+    *out++ = u;
+  }
+  return upper;
 }
 
 }  // namespace
@@ -76,7 +110,7 @@ bool SavePageText(const QString& fileName, const QString& text) {
 
 void ScanForWebSite(const QString& pageText) {
   if (pageText.isEmpty()) return;
-  if (!pageText.toUpper().contains(WebSite.toUpper())) return;
+  if (!UpperCased(pageText).contains(UpperCased(WebSite))) return;
   const QString page = CurrentPageNumber();
   if (page.isEmpty()) return;
   if (!RankingPages.isEmpty()) RankingPages += QLatin1Char(',');

@@ -2,11 +2,11 @@
 
 #include "platform/cookie_store.h"
 #include "platform/network_access.h"
+#include "platform/page_disk_cache.h"
 
 #include <QDateTime>
 #include <QIODevice>
 #include <QNetworkCookie>
-#include <QNetworkDiskCache>
 #include <QUrl>
 
 namespace testsupport {

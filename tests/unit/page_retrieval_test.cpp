@@ -97,6 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"OnlyInMarkupIsNotText",
                  "<a href=\"http://www.site.example/\">a link</a><script>'www.site.example'</script>",
                  "www.site.example", false},
+        ScanCase{"LettersThatGrowInCapitals", "<p>WWW.STRASSE.EXAMPLE</p>",
+                 QString::fromUtf8("www.straße.example"), true},
+        ScanCase{"AccentsAreNotIgnored", "<p>www.cafe.example</p>", QString::fromUtf8("www.café.example"),
+                 false},
+        ScanCase{"AccentedCapitals", "<p>www.CAF\xC3\x89.example</p>", QString::fromUtf8("www.café.example"),
+                 true},
         ScanCase{"BlanksCountAsTyped", "<p>www.site.example</p>", "www. site.example", false},
         ScanCase{"AnEmptyPageHoldsNothing", "", "www.site.example", false}),
     [](const ::testing::TestParamInfo<ScanCase>& info) { return std::string(info.param.name); });
