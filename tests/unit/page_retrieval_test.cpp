@@ -129,6 +129,15 @@ TEST_F(FetchAndScanPageTest, AStalledPageIsUsedAfterJustOverFiveSecondsWithItsFi
   EXPECT_FALSE(TempFileLeft());
 }
 
+TEST_F(FetchAndScanPageTest, ASlowPageIsWaitedForToItsEnd) {
+  web.Serve("slow.test/results",
+            FakeResponse::Slow("<p>first</p><p>second</p><p>third</p><p>www.site.example</p>", 4, 300));
+  const qint64 took = Fetch("http://slow.test/results");
+  EXPECT_EQ(RankingPages, "1");
+  EXPECT_GE(took, 1200);
+  EXPECT_LT(took, 5000);
+}
+
 TEST_F(FetchAndScanPageTest, ASiteOnlyInTheMissingSecondHalfIsNotFound) {
   const QByteArray page = "<p>first half</p><p>second half www.site.example</p>";
   web.Serve("stall.test/results", FakeResponse::Stalled(page, page.indexOf("<p>second")));
