@@ -85,7 +85,9 @@ void PageDiskCache::updateMetaData(const QNetworkCacheMetaData& metaData) {
   if (!file.open(QIODevice::ReadOnly) || !ReadHead(file).isValid()) return;
   const QByteArray body = file.readAll();
   file.close();
-  Write(metaData, body);
+  QNetworkCacheMetaData meta = metaData;
+  meta.setUrl(Key(metaData.url()));
+  Write(meta, body);
 }
 
 QIODevice* PageDiskCache::data(const QUrl& url) {

@@ -3,6 +3,7 @@
 #include "platform/event_wait.h"
 #include "platform/html_document.h"
 #include "platform/network_access.h"
+#include "platform/url_cache.h"
 #include "tests/support/fake_web.h"
 #include "tests/support/qt_printers.h"
 
@@ -93,6 +94,20 @@ TEST_F(HtmlDocumentLoad, CookiesAreStoredOnDiskAndSentAgain) {
   const QList<QNetworkCookie> kept = reread.cookiesForUrl(QUrl("http://www.engine.test/"));
   ASSERT_EQ(kept.size(), 1);
   EXPECT_EQ(kept[0].name(), "kept");
+}
+
+TEST_F(HtmlDocumentLoad, AFreshPageInTheDiskCacheIsServedFromItUntilItsEntryIsDeleted) {
+  web.Serve("www.engine.test/kept",
+            FakeResponse::Page("<p>kept page</p>").WithHeader("Cache-Control", "max-age=3600"));
+  ASSERT_TRUE(WaitComplete(*Open("http://www.engine.test/kept"), 10000));
+  const auto again = Open("http://www.engine.test/kept");
+  ASSERT_TRUE(WaitComplete(*again, 10000));
+  EXPECT_EQ(again->documentElement().innerText(), "kept page");
+  EXPECT_EQ(web.requests().size(), 1u);
+
+  ASSERT_TRUE(platform::DeleteUrlCacheEntryA("http://www.engine.test/kept"));
+  ASSERT_TRUE(WaitComplete(*Open("http://www.engine.test/kept"), 10000));
+  EXPECT_EQ(web.requests().size(), 2u);
 }
 
 TEST_F(HtmlDocumentLoad, AStalledBodyStaysLoadingAndGivesWhatArrived) {
